@@ -3,9 +3,9 @@
 // installs a service that shows a message box; tests install one that records.
 #include <string>
 
-namespace vx {
+#include "platform/message_style.h"
 
-enum class MessageStyle { None, Exclamation, Stop };  // Exclamation is message box style 48
+namespace vx {
 
 class MessageService {
  public:
