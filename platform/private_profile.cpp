@@ -1,5 +1,7 @@
 #include "platform/private_profile.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <string_view>
 #include <vector>
@@ -113,7 +115,8 @@ bool WritePrivateProfileString(const std::string& section, const std::string& ke
   if (fileName.find('/') == std::string::npos && !MakeFolders(SharedSettingsDir())) return false;
 
   const auto old = ReadWholeFile(path);
-  if (!old && FileExists(path)) return false;  // present but unreadable: leave it alone
+  // Present but unreadable or read-only: leave it alone rather than replace it.
+  if (FileExists(path) && (!old || ::access(path.c_str(), W_OK) != 0)) return false;
   const std::string text = old.value_or("");
   const std::string eol = text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
   const auto lines = SplitLines(text);

@@ -16,6 +16,8 @@ Sandbox::Sandbox() {
   std::string pattern = (fs::temp_directory_path() / "vxtest-XXXXXX").string();
   if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
   root_ = pattern + "/";
+  // Others may traverse it, so a check run as an unprivileged user reaches its folders.
+  fs::permissions(pattern, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
   oldCwd_ = fs::current_path().string();
   SetEnv("VXBIZ_SHARED_DIR", Folder("shared"));
   SetEnv("ORRIX_REGISTRY_DIR", Folder("registry"));
