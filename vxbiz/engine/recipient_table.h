@@ -10,6 +10,7 @@
 
 #include "vxbiz/engine/config.h"
 #include "vxbiz/engine/profile.h"
+#include "vxbiz/engine/raw_array.h"
 
 namespace vx {
 
@@ -26,13 +27,32 @@ class RecipientTable {
   void Clear();
   void BeginRow();                       // the next row to fill
   void AddCell(std::string_view text);   // the next cell of that row
+  // A whole row at once: text cut at every delimiter byte (-1: none), two delimiters in a row
+  // giving an empty cell, and a delimiter at the very end opening no further cell.
+  void AddDelimitedRow(std::string_view text, int delimiter);
+
+  // Makes room ahead of loading for about this much text, rows and cells (best effort).
+  void Reserve(size_t textBytes, size_t rows, size_t cells);
+
+  // A row's cells hold at most this many bytes together; more throws std::length_error.
+
+  static constexpr size_t kMaxRowBytes = 65535;
 
  private:
-  // implementation detail of the engine
-  std::string text_;                 // every cell's bytes, one after another
-  std::vector<uint32_t> cellStart_;  // start of each cell in text_, plus one end marker
-  std::vector<uint32_t> rowStart_;   // index of each row's first cell in cellStart_
+  // A row's cells lie together from its textStart, one separator byte between two cells (a
+  // delimited row is stored as it came, delimiters included). Cell ends are kept relative to
+  // their row (a row comes from one piece of at most 1023 characters) and row positions in
+  // 64 bits, so no file size can make an offset overflow.
+  struct RowStart {
+    uint64_t textStart;  // position of the row's first byte in text_
+    uint64_t firstCell;  // index of the row's first cell in cellEnd_
+  };
+  RawArray<char> text_;
+  RawArray<uint16_t> cellEnd_;  // end of each cell, counted from its row's textStart
+  RawArray<RowStart> rows_;
   size_t rowCount_ = 2, colCount_ = 2;
+
+  void CountCells();
 };
 
 // Loads fileName into table with the profile's delimiter (TAB when Delim is empty), sets

@@ -1,5 +1,6 @@
 #pragma once
 // The status lines of the last check or run, and the run log saved from them.
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -34,5 +35,9 @@ class StatusLog {
   std::vector<std::string> lines_;
   StatusLogObserver* observer_ = nullptr;
 };
+
+// tempDir + "Log_" + date + "_" + time + ".log" for the moment `when`: the user's short date
+// and long time, ":" written as "." and "/" as "-", so every locale gives a usable name.
+std::string RunLogPath(const std::string& tempDir, std::time_t when);
 
 }  // namespace vx
