@@ -1,0 +1,50 @@
+#include "orrix/wupApplication.h"
+
+#include <QApplication>
+
+#include "platform/qt/message_box.h"
+
+namespace vx {
+namespace {
+
+// QApplication keeps references to its argument count and vector for its whole life and
+// takes the options it understands out of them, so they are filled anew for each object.
+int appArgc = 0;
+char appName[] = "orrix";
+char platformOption[] = "-platform";
+char offscreenPlatform[] = "offscreen";
+char* appArgv[4] = {};
+
+QApplication* libraryApplication = nullptr;
+
+std::unique_ptr<QApplication> MakeApplication() {
+  appArgc = 0;
+  appArgv[appArgc++] = appName;
+  if (RunningWithoutScreen()) {
+    appArgv[appArgc++] = platformOption;
+    appArgv[appArgc++] = offscreenPlatform;
+  }
+  appArgv[appArgc] = nullptr;
+  return std::make_unique<QApplication>(appArgc, appArgv);
+}
+
+}  // namespace
+
+CallApplication::CallApplication() {
+  if (!QCoreApplication::instance()) own_ = MakeApplication();
+}
+
+CallApplication::~CallApplication() = default;
+
+bool HasWidgetApplication() { return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr; }
+
+void KeepLibraryApplication() {
+  if (!QCoreApplication::instance()) libraryApplication = MakeApplication().release();
+}
+
+void ReleaseLibraryApplication() {
+  delete libraryApplication;
+  libraryApplication = nullptr;
+}
+
+}  // namespace vx
