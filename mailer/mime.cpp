@@ -7,7 +7,7 @@ namespace {
 
 constexpr size_t kMaxQpLine = 76;       // characters before the line break, soft break included
 constexpr size_t kMaxPlainHeader = 900;  // longer values are folded as encoded words
-constexpr size_t kMaxWordBytes = 45;     // UTF-8 bytes per encoded word: 60 base64 characters
+constexpr size_t kMaxWordBytes = 42;     // UTF-8 bytes per encoded word: 56 base64 characters
 constexpr char kHex[] = "0123456789ABCDEF";
 
 bool IsLiteral(unsigned char c) { return c >= 33 && c <= 126 && c != '='; }

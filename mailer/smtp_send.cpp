@@ -13,12 +13,14 @@ namespace {
 
 constexpr long kConnectTimeoutSeconds = 30;
 
-// What the SMTP dialogue has reached, as libcurl's trace shows it.
+// What the SMTP dialogue has reached, as libcurl's trace shows it. The farewell after a
+// failure (QUIT, 221) is left out, so the command and the reply that failed stay in view.
 struct Dialogue {
   std::string lastCommand;  // without its line end
   std::string lastReply;    // the last reply line
   bool repliesSeen = false;
   bool usedTls = false;
+  bool closing = false;
 };
 
 std::string WithoutLineEnd(const char* data, size_t size) {
@@ -33,8 +35,11 @@ bool StartsWith(const std::string& text, const char* prefix) {
 
 int OnTrace(CURL*, curl_infotype type, char* data, size_t size, void* user) {
   auto& dialogue = *static_cast<Dialogue*>(user);
+  if (dialogue.closing) return 0;
   if (type == CURLINFO_HEADER_OUT) {
-    dialogue.lastCommand = WithoutLineEnd(data, size);
+    const std::string command = WithoutLineEnd(data, size);
+    if (StartsWith(command, "QUIT")) dialogue.closing = true;
+    else dialogue.lastCommand = command;
   } else if (type == CURLINFO_HEADER_IN) {
     dialogue.lastReply = WithoutLineEnd(data, size);
     dialogue.repliesSeen = true;

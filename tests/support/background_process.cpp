@@ -41,7 +41,8 @@ std::vector<char*> Pointers(std::vector<std::string>& texts) {
 }  // namespace
 
 BackgroundProcess::BackgroundProcess(const std::vector<std::string>& argv, const std::string& logPath,
-                                     const std::map<std::string, std::string>& extraEnv) {
+                                     const std::map<std::string, std::string>& extraEnv,
+                                     const std::string& errorLogPath) {
   std::vector<std::string> args = argv;
   std::vector<std::string> env = EnvironmentWith(extraEnv);
   std::vector<char*> argPointers = Pointers(args);
@@ -52,7 +53,12 @@ BackgroundProcess::BackgroundProcess(const std::vector<std::string>& argv, const
   ::posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
   ::posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, logPath.c_str(), O_WRONLY | O_CREAT | O_APPEND,
                                      0644);
-  ::posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+  if (errorLogPath.empty()) {
+    ::posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+  } else {
+    ::posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errorLogPath.c_str(),
+                                       O_WRONLY | O_CREAT | O_APPEND, 0644);
+  }
   const int error = ::posix_spawn(&pid_, argPointers[0], &actions, nullptr, argPointers.data(), envPointers.data());
   ::posix_spawn_file_actions_destroy(&actions);
   if (error != 0) {

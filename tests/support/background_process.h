@@ -12,10 +12,11 @@ namespace vxtest {
 class BackgroundProcess {
  public:
   // Starts argv[0] (a path, not searched on PATH) with the caller's environment plus extraEnv,
-  // standard input from the null device, standard output and error appended to logPath.
-  // Throws when it cannot be started.
+  // standard input from the null device, standard output appended to logPath and standard
+  // error to errorLogPath (to logPath as well when that is empty). Throws when it cannot be started.
   BackgroundProcess(const std::vector<std::string>& argv, const std::string& logPath,
-                    const std::map<std::string, std::string>& extraEnv = {});
+                    const std::map<std::string, std::string>& extraEnv = {},
+                    const std::string& errorLogPath = {});
   ~BackgroundProcess();
   BackgroundProcess(const BackgroundProcess&) = delete;
   BackgroundProcess& operator=(const BackgroundProcess&) = delete;

@@ -55,7 +55,8 @@ class Recorder:
             "tls": "yes" if session.ssl is not None else "no",
             "headers": "\n".join(headers),
             "charset": message.get_content_charset() or "",
-            "body": body if isinstance(body, str) else "",
+            # The wire's CR LF line ends become "\n", as in any text Python reads.
+            "body": body.replace("\r\n", "\n") if isinstance(body, str) else "",
             "defects": "\n".join(defects),
         }
         for file_name, content in files.items():
