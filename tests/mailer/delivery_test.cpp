@@ -159,7 +159,12 @@ TEST_F(DeliveryTest, HelpNamesEveryExitCode) {
 
 class StartTlsTest : public VxmailTest {
  protected:
-  StartTlsTest() : VxmailTest(SmtpServerOptions{{}, true}) {}
+  StartTlsTest() : VxmailTest(Options()) {}
+  static SmtpServerOptions Options() {
+    SmtpServerOptions options;
+    options.startTls = true;
+    return options;
+  }
 };
 
 TEST_F(StartTlsTest, UsesStartTlsWhenOfferedAndChecksTheCertificate) {
@@ -185,6 +190,52 @@ TEST_F(StartTlsTest, UsesStartTlsWhenOfferedAndChecksTheCertificate) {
     EXPECT_TRUE(mail.tls);
     EXPECT_EQ(mail.body, "Geheim: Grüße\n");
   }
+}
+
+class LoginTest : public VxmailTest {
+ protected:
+  LoginTest() : VxmailTest(Options()) {}
+  static SmtpServerOptions Options() {
+    SmtpServerOptions options;
+    options.startTls = true;
+    options.login = "vxuser";
+    options.password = "ge:he1m $x \"ü\"";
+    return options;
+  }
+};
+
+TEST_F(LoginTest, LogsInFromTheEnvironmentOrTheOptions) {
+  const std::string bodyFile = sandbox.Write("body.txt", "Hallo\r\n");
+  const std::string password = "ge:he1m $x \"ü\"";
+  const std::map<std::string, std::string> trust = {{"VXMAIL_CACERT", server.CertificateFile()}};
+  auto withEnv = [&](std::map<std::string, std::string> env) {
+    env.insert(trust.begin(), trust.end());
+    return env;
+  };
+  const auto args = Args(bodyFile, "kunde@example.org", "Login");
+
+  const VxmailRun fromEnvironment = Run(args, withEnv({{"VXMAIL_USER", "vxuser"}, {"VXMAIL_PASSWORD", password}}));
+  EXPECT_EQ(fromEnvironment.exitCode, 0) << fromEnvironment.out;
+
+  auto withOptions = args;
+  withOptions.insert(withOptions.end(), {"-u", "vxuser", "-pw", password});
+  const VxmailRun fromOptions = Run(withOptions, withEnv({{"VXMAIL_USER", "other"}, {"VXMAIL_PASSWORD", "wrong"}}));
+  EXPECT_EQ(fromOptions.exitCode, 0) << fromOptions.out;
+
+  const VxmailRun wrongPassword = Run(args, withEnv({{"VXMAIL_USER", "vxuser"}, {"VXMAIL_PASSWORD", "wrong"}}));
+  EXPECT_EQ(wrongPassword.exitCode, 7) << wrongPassword.out;
+  EXPECT_NE(wrongPassword.out.find("vxmail: error: the server refused the login for vxuser: 535 "), std::string::npos)
+      << wrongPassword.out;
+  EXPECT_EQ(wrongPassword.out.find(password), std::string::npos) << "the report never shows the password";
+
+  const VxmailRun noLogin = Run(args, trust);
+  EXPECT_EQ(noLogin.exitCode, 6) << noLogin.out;
+  EXPECT_NE(noLogin.out.find("vxmail: error: sender info@vx-biz.de rejected by the server: 530 "), std::string::npos)
+      << noLogin.out;
+
+  const auto mails = server.Mails();
+  ASSERT_EQ(mails.size(), 2u);
+  for (const auto& mail : mails) EXPECT_EQ(mail.login, "vxuser");
 }
 
 }  // namespace

@@ -8,7 +8,12 @@ namespace {
 
 class FailureTest : public VxmailTest {
  protected:
-  FailureTest() : VxmailTest(SmtpServerOptions{{"gone@example.org"}, false}) {}
+  FailureTest() : VxmailTest(Options()) {}
+  static SmtpServerOptions Options() {
+    SmtpServerOptions options;
+    options.rejectedRecipients = {"gone@example.org"};
+    return options;
+  }
 };
 
 struct Case {

@@ -97,6 +97,7 @@ void SmtpServer::Start(const SmtpServerOptions& options) {
     argv.insert(argv.end(), tlsArgs.begin(), tlsArgs.end());
     argv.insert(argv.end(), {"-c", "smtp_recorder.Recorder", mailDir_});
     argv.insert(argv.end(), options.rejectedRecipients.begin(), options.rejectedRecipients.end());
+    if (!options.login.empty()) argv.push_back("login=" + options.login + ":" + options.password);
     process_.emplace(argv, log, env);
     if (process_->WaitUntilListening(port_, kStartTimeout)) return;
     process_.reset();
@@ -135,6 +136,7 @@ std::vector<ReceivedMail> SmtpServer::Mails() const {
     mail.envelopeFrom = ReadFile(folder + "/envelope-from");
     mail.envelopeTo = Lines(ReadFile(folder + "/envelope-to"));
     mail.tls = ReadFile(folder + "/tls") == "yes";
+    mail.login = ReadFile(folder + "/login");
     for (const auto& line : Lines(ReadFile(folder + "/headers"))) {
       const auto colon = line.find(": ");
       if (colon != std::string::npos) mail.headers.emplace_back(line.substr(0, colon), line.substr(colon + 2));

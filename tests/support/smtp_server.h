@@ -17,6 +17,10 @@ struct SmtpServerOptions {
   // Offers STARTTLS with a self-signed certificate for 127.0.0.1 and requires it before
   // MAIL FROM, so a mail arrives only through TLS. CertificateFile() names the certificate.
   bool startTls = false;
+  // When set, AUTH PLAIN takes this user and password (offered only after STARTTLS, so set
+  // startTls too) and MAIL FROM is refused with 530 until the session has logged in.
+  std::string login;
+  std::string password;
 };
 
 // One accepted mail.
@@ -25,6 +29,7 @@ struct ReceivedMail {
   std::string envelopeFrom;             // MAIL FROM
   std::vector<std::string> envelopeTo;  // accepted RCPT TO, in order
   bool tls = false;                     // the mail came over STARTTLS
+  std::string login;                    // the user the session logged in as, or empty
   std::vector<std::pair<std::string, std::string>> headers;  // decoded (UTF-8), in order
   std::string charset;                  // of the text body, lower case
   std::string body;                     // the text body decoded to UTF-8, line ends "\n"
