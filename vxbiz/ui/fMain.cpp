@@ -75,6 +75,8 @@ TfrmMain::TfrmMain(ProgramState& state, std::vector<std::string> parameters, std
   sg->setSelectionBehavior(QAbstractItemView::SelectItems);
   sg->verticalHeader()->hide();
   sg->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  sg->verticalHeader()->setDefaultSectionSize(sg->fontMetrics().height() + 6);
+  sg->setWordWrap(false);
   sg->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   sg->horizontalHeader()->setStretchLastSection(false);
   setCentralWidget(sg);
