@@ -19,8 +19,8 @@ struct SmtpServerOptions {
   bool startTls = false;
   // When set, AUTH PLAIN takes this user and password (offered only after STARTTLS, so set
   // startTls too) and MAIL FROM is refused with 530 until the session has logged in.
-  std::string login;
-  std::string password;
+  std::string login = {};
+  std::string password = {};
 };
 
 // One accepted mail.
