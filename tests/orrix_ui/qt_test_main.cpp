@@ -1,9 +1,11 @@
-// Runs the tests inside a QApplication (the offscreen platform, set by the test environment).
+// Runs the tests inside a QApplication on the offscreen platform, also when the test list
+// is read without the tests' environment.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
