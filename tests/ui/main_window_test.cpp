@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -315,6 +316,33 @@ TEST_F(MainWindowTest, ProcessSendsEveryRowAndClosingSavesTheLastRunAsLog) {
   for (const std::string& line : expected) wanted += line + "\r\n";
   EXPECT_EQ(*vx::ReadWholeFile(logs[0]), wanted);
   EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindowTest, DuringARunTheWindowsArePaintedButTakeNoInput) {
+  const std::string temp = sandbox.Folder("temp");
+  const std::string mailer = sandbox.Write("bin/slow-mailer", "#!/bin/sh\nsleep 0.4\necho \"an $3\"\n");
+  ::chmod(mailer.c_str(), 0755);
+  WriteSharedSettings("BlatPath=" + mailer + "\nTempDir=" + temp + "\nDefaultProfile=" +
+                      WriteGoodProfile("gut", ";") + "\n");
+  Start();
+  AnswerFileDialog(sandbox.Write("data/kunden.txt", "Name;Email\nMeier;m@x.example\nSchulz;s@x.example\n"));
+  Trigger("OffneASCIIDatei1");
+  // While the second row's mailer runs: the first row's lines are in the list already, and
+  // the main window refuses to close.
+  std::vector<std::string> seen;
+  bool stillOpen = false;
+  QTimer::singleShot(600, [&] {
+    seen = StatusLines();
+    program->frmMain->close();
+    stillOpen = program->frmMain->isVisible();
+  });
+  Trigger("Prozessstarten1");
+  ASSERT_FALSE(seen.empty()) << "the run must keep the event loop turning";
+  EXPECT_NE(std::find(seen.begin(), seen.end(), "Mail 1 gesendet."), seen.end());
+  EXPECT_EQ(std::find(seen.begin(), seen.end(), "Fertig!"), seen.end());
+  EXPECT_TRUE(stillOpen);
+  EXPECT_EQ(StatusLines().back(), "Fertig!");
+  EXPECT_TRUE(RunLogs(temp).empty());  // nothing was saved mid-run
 }
 
 TEST_F(MainWindowTest, ClosingBeforeAnyCheckWritesNoLog) {
