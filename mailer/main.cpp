@@ -32,7 +32,9 @@ int Run(const std::vector<std::string>& args) {
   }
   if (!parsed.options) {
     Report("error: " + parsed.error);
-    if (parsed.failure == vx::ExitCode::WrongCall) Report("usage: vxmail BODYFILE -to ADDR -s SUBJECT -f SENDER -server HOST[:PORT] (vxmail --help)");
+    if (parsed.failure == vx::ExitCode::WrongCall) {
+      Report("usage: vxmail BODYFILE -to ADDR -s SUBJECT -f SENDER -server HOST[:PORT] (vxmail --help)");
+    }
     return static_cast<int>(parsed.failure);
   }
   const vx::MailerOptions& options = *parsed.options;

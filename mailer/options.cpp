@@ -161,7 +161,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   options.sender = Trimmed(values[Field::From]);
   if (options.sender.empty()) return Failure(ExitCode::WrongCall, "option -f names no sender");
   if (!ParseServer(values[Field::Server], options)) {
-    return Failure(ExitCode::WrongCall, "option -server needs HOST or HOST:PORT, not \"" + values[Field::Server] + "\"");
+    return Failure(ExitCode::WrongCall,
+                   "option -server needs HOST or HOST:PORT, not \"" + values[Field::Server] + "\"");
   }
   if (values.count(Field::Port)) {
     const auto port = ParsePort(values[Field::Port]);

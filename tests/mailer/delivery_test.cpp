@@ -88,9 +88,9 @@ TEST_F(DeliveryTest, SubjectsAndBodiesArriveDecodedWithTheirHeaders) {
     EXPECT_EQ(mail.Header("Content-Transfer-Encoding"), "quoted-printable");
     EXPECT_EQ(mail.charset, c.expectedCharset);
     EXPECT_EQ(mail.body, c.expectedBody);
-    EXPECT_TRUE(std::regex_match(mail.Header("Date").value_or(""),
-                                 std::regex(R"((Mon|Tue|Wed|Thu|Fri|Sat|Sun), \d\d (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) \d{4} \d\d:\d\d:\d\d [+-]\d{4})")))
-        << mail.Header("Date").value_or("(none)");
+    const std::regex date(R"((Mon|Tue|Wed|Thu|Fri|Sat|Sun), \d\d )"
+                          R"((Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) \d{4} \d\d:\d\d:\d\d [+-]\d{4})");
+    EXPECT_TRUE(std::regex_match(mail.Header("Date").value_or(""), date)) << mail.Header("Date").value_or("(none)");
     const std::string id = mail.Header("Message-ID").value_or("");
     EXPECT_TRUE(std::regex_match(id, std::regex(R"(<[^<>@\s]+@vx-biz\.de>)"))) << id;
     messageIds.insert(id);
@@ -214,7 +214,8 @@ TEST_F(LoginTest, LogsInFromTheEnvironmentOrTheOptions) {
   };
   const auto args = Args(bodyFile, "kunde@example.org", "Login");
 
-  const VxmailRun fromEnvironment = Run(args, withEnv({{"VXMAIL_USER", "vxuser"}, {"VXMAIL_PASSWORD", password}}));
+  const VxmailRun fromEnvironment =
+      Run(args, withEnv({{"VXMAIL_USER", "vxuser"}, {"VXMAIL_PASSWORD", password}}));
   EXPECT_EQ(fromEnvironment.exitCode, 0) << fromEnvironment.out;
 
   auto withOptions = args;
