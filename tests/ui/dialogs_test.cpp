@@ -21,22 +21,18 @@ class DialogTest : public UiTest {
   static QLineEdit* Field(QWidget* dialog, const char* name) { return dialog->findChild<QLineEdit*>(name); }
   static QCheckBox* Box(QWidget* dialog, const char* name) { return dialog->findChild<QCheckBox*>(name); }
   static QPushButton* Button(QWidget* dialog, const char* name) { return dialog->findChild<QPushButton*>(name); }
-  // Opens the settings through the menu and lets act work on the open dialog.
-  void EditSettings(const std::function<void(QWidget*)>& act) {
-    modal.Next([act](QWidget* dialog) {
-      ASSERT_EQ(dialog->objectName(), "frmSettings");
+  // Runs the menu command and lets act work on the modal dialog it opens.
+  void EditThrough(const char* command, const char* dialogName, const std::function<void(QWidget*)>& act) {
+    modal.Next([dialogName, act](QWidget* dialog) {
+      ASSERT_EQ(dialog->objectName(), dialogName);
       act(dialog);
     });
-    Trigger("Einstellungen1");
+    Trigger(command);
     ASSERT_FALSE(modal.Pending());
   }
+  void EditSettings(const std::function<void(QWidget*)>& act) { EditThrough("Einstellungen1", "frmSettings", act); }
   void EditProfile(const std::function<void(QWidget*)>& act) {
-    modal.Next([act](QWidget* dialog) {
-      ASSERT_EQ(dialog->objectName(), "frmProfileEditor");
-      act(dialog);
-    });
-    Trigger("Profilanlegenbearbeitenspeichern1");
-    ASSERT_FALSE(modal.Pending());
+    EditThrough("Profilanlegenbearbeitenspeichern1", "frmProfileEditor", act);
   }
   std::string Shared(const std::string& key) {
     const auto text = sandbox.Read("shared/vxbiz.ini");

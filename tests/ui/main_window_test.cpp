@@ -55,6 +55,15 @@ class MainWindowTest : public UiTest {
                                                       "\nSender=absender@firma.example\nRecipientField=email\n"
                                                       "Subject=Grüße\nDelim=" + delim + "\n");
   }
+  // Starts with this mailer and TempDir and a profile whose check passes, and opens a data
+  // file of two recipients.
+  void StartReadyToSend(const std::string& mailer, const std::string& tempDir) {
+    WriteSharedSettings("BlatPath=" + mailer + "\nTempDir=" + tempDir + "\nDefaultProfile=" +
+                        WriteGoodProfile("gut", ";") + "\n");
+    Start();
+    AnswerFileDialog(sandbox.Write("data/kunden.txt", "Name;Email\nMeier;m@x.example\nSchulz;s@x.example\n"));
+    Trigger("OffneASCIIDatei1");
+  }
   std::vector<std::string> RunLogs(const std::string& folder) {
     std::vector<std::string> logs;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
@@ -268,11 +277,7 @@ TEST_F(MainWindowTest, LoadProfileBeforeAnyDataFileLoadsNoData) {
 
 TEST_F(MainWindowTest, CheckShowsTheProcessingWindowAndTheNextCheckEmptiesIt) {
   const std::string temp = sandbox.Folder("temp");
-  WriteSharedSettings("BlatPath=" + ScriptMailer() + "\nTempDir=" + temp + "\nDefaultProfile=" +
-                      WriteGoodProfile("gut", ";") + "\n");
-  Start();
-  AnswerFileDialog(sandbox.Write("data/kunden.txt", "Name;Email\nMeier;m@x.example\n"));
-  Trigger("OffneASCIIDatei1");
+  StartReadyToSend(ScriptMailer(), temp);
   Trigger("Profilberprfen1");
   EXPECT_TRUE(program->frmBlatProcessor->isVisible());
   EXPECT_TRUE(program->frmMain->isEnabled());  // not modal
@@ -293,11 +298,7 @@ TEST_F(MainWindowTest, CheckShowsTheProcessingWindowAndTheNextCheckEmptiesIt) {
 
 TEST_F(MainWindowTest, ProcessSendsEveryRowAndClosingSavesTheLastRunAsLog) {
   const std::string temp = sandbox.Folder("temp");
-  WriteSharedSettings("BlatPath=" + ScriptMailer() + "\nTempDir=" + temp + "\nDefaultProfile=" +
-                      WriteGoodProfile("gut", ";") + "\n");
-  Start();
-  AnswerFileDialog(sandbox.Write("data/kunden.txt", "Name;Email\nMeier;m@x.example\nSchulz;s@x.example\n"));
-  Trigger("OffneASCIIDatei1");
+  StartReadyToSend(ScriptMailer(), temp);
   Trigger("Profilberprfen1");
   Trigger("Prozessstarten1");
   const std::vector<std::string> expected = {
@@ -322,11 +323,7 @@ TEST_F(MainWindowTest, DuringARunTheWindowsArePaintedButTakeNoInput) {
   const std::string temp = sandbox.Folder("temp");
   const std::string mailer = sandbox.Write("bin/slow-mailer", "#!/bin/sh\nsleep 0.4\necho \"an $3\"\n");
   ::chmod(mailer.c_str(), 0755);
-  WriteSharedSettings("BlatPath=" + mailer + "\nTempDir=" + temp + "\nDefaultProfile=" +
-                      WriteGoodProfile("gut", ";") + "\n");
-  Start();
-  AnswerFileDialog(sandbox.Write("data/kunden.txt", "Name;Email\nMeier;m@x.example\nSchulz;s@x.example\n"));
-  Trigger("OffneASCIIDatei1");
+  StartReadyToSend(mailer, temp);
   // While the second row's mailer runs: the first row's lines are in the list already, and
   // the main window refuses to close.
   std::vector<std::string> seen;
@@ -356,11 +353,7 @@ TEST_F(MainWindowTest, ClosingBeforeAnyCheckWritesNoLog) {
 
 TEST_F(MainWindowTest, AnErrorThatStopsARunIsReportedAndTheProgramGoesOn) {
   const std::string temp = sandbox.Path("fehlt/");
-  WriteSharedSettings("BlatPath=" + ScriptMailer() + "\nTempDir=" + temp + "\nDefaultProfile=" +
-                      WriteGoodProfile("gut", ";") + "\n");
-  Start();
-  AnswerFileDialog(sandbox.Write("data/kunden.txt", "Name;Email\nMeier;m@x.example\n"));
-  Trigger("OffneASCIIDatei1");
+  StartReadyToSend(ScriptMailer(), temp);
   Trigger("Prozessstarten1");
   EXPECT_THAT(messages, ElementsAre(ShownMessage{"Datei " + temp + "body.txt kann nicht erstellt werden.", "VX - BIZ",
                                                  vx::MessageStyle::Stop}));
