@@ -65,6 +65,9 @@ struct ParseCase {
   std::vector<std::string> boxes = {};
 };
 
+// Test names show what a case is about instead of its bytes.
+void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.what; }
+
 class ParseParametersTest : public testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseParametersTest, SetsFieldsAndListAsTheOptionTableSays) {
