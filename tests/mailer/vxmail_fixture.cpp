@@ -37,7 +37,12 @@ void ExpectWireSafe(const std::string& raw) {
     }
     if (c == '\n') {
       ASSERT_TRUE(i > 0 && raw[i - 1] == '\r') << "bare LF at " << i;
-      EXPECT_LE(i - 1 - lineStart, maxLine) << raw.substr(lineStart, i - 1 - lineStart);
+      const std::string line = raw.substr(lineStart, i - 1 - lineStart);
+      EXPECT_LE(line.size(), maxLine) << line;
+      // Relays may drop blanks at a line's end, so quoted-printable encodes them.
+      if (maxLine == 76) {
+        EXPECT_TRUE(line.empty() || (line.back() != ' ' && line.back() != '\t')) << line;
+      }
       if (i - 1 == lineStart) maxLine = 76;  // the empty line before the body
       lineStart = i + 1;
     }

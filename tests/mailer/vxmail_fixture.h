@@ -36,7 +36,7 @@ class VxmailTest : public ::testing::Test {
 };
 
 // Every line ends with CR LF, every byte is 7-bit, no header line is longer than 78
-// characters and no body line longer than quoted-printable's 76.
+// characters and no body line longer than quoted-printable's 76 or ending with a blank or tab.
 void ExpectWireSafe(const std::string& raw);
 
 }  // namespace vxtest
