@@ -12,10 +12,9 @@ enum class Field { To, Subject, From, Server, Port, User, Password, Charset, CaF
 // The options that take a value, matched without regard to case as the outside mailer does.
 const std::map<std::string, Field>& ValueOptions() {
   static const std::map<std::string, Field> options = {
-      {"-to", Field::To},         {"-s", Field::Subject},     {"-subject", Field::Subject},
-      {"-f", Field::From},        {"-server", Field::Server}, {"-port", Field::Port},
-      {"-u", Field::User},        {"-pw", Field::Password},   {"-charset", Field::Charset},
-      {"-cacert", Field::CaFile}};
+      {"-to", Field::To},     {"-s", Field::Subject},   {"-f", Field::From},
+      {"-server", Field::Server}, {"-port", Field::Port}, {"-u", Field::User},
+      {"-pw", Field::Password},   {"-charset", Field::Charset}, {"-cacert", Field::CaFile}};
   return options;
 }
 
