@@ -134,7 +134,6 @@ TwupHTTP::TwupHTTP() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
   connect(buCancel, &QPushButton::clicked, this, &TwupHTTP::buCancelClick);
 }
 
-TwupHTTP::~TwupHTTP() = default;
 
 void TwupHTTP::showEvent(QShowEvent* event) {
   FormShow();

@@ -21,7 +21,6 @@ class TwupHTTP : public QWidget {
 
  public:
   TwupHTTP();
-  ~TwupHTTP() override;
 
   // GETs the URL and keeps the body; false (after its own message) when it failed or was cancelled.
   bool FetchToMemory(const std::string& url, TwupOptions options);
