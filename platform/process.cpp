@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 
 extern char** environ;
 
@@ -19,8 +20,14 @@ constexpr int kKeepAliveMs = 100;
 // Spawn attributes and file actions that are released when the start is over.
 class SpawnSetup {
  public:
-  SpawnSetup() { ::posix_spawn_file_actions_init(&actions_); }
-  ~SpawnSetup() { ::posix_spawn_file_actions_destroy(&actions_); }
+  SpawnSetup() {
+    ::posix_spawn_file_actions_init(&actions_);
+    ::posix_spawnattr_init(&attributes_);
+  }
+  ~SpawnSetup() {
+    ::posix_spawnattr_destroy(&attributes_);
+    ::posix_spawn_file_actions_destroy(&actions_);
+  }
   SpawnSetup(const SpawnSetup&) = delete;
   SpawnSetup& operator=(const SpawnSetup&) = delete;
 
@@ -31,10 +38,22 @@ class SpawnSetup {
                                               O_WRONLY | O_CREAT | O_TRUNC, 0666) == 0 &&
            ::posix_spawn_file_actions_addclosefrom_np(&actions_, STDERR_FILENO + 1) == 0;
   }
+  // The program starts with no signal blocked and every signal at its default action,
+  // whatever the caller has set for itself.
+  bool CleanSignals() {
+    sigset_t none, all;
+    sigemptyset(&none);
+    sigfillset(&all);
+    return ::posix_spawnattr_setsigmask(&attributes_, &none) == 0 &&
+           ::posix_spawnattr_setsigdefault(&attributes_, &all) == 0 &&
+           ::posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF) == 0;
+  }
   const posix_spawn_file_actions_t* Actions() const { return &actions_; }
+  const posix_spawnattr_t* Attributes() const { return &attributes_; }
 
  private:
   posix_spawn_file_actions_t actions_;
+  posix_spawnattr_t attributes_;
 };
 
 ProcessOutcome OutcomeOf(int status) {
@@ -76,9 +95,9 @@ ProcessOutcome RunProcess(const std::vector<std::string>& argv, const std::strin
   args.push_back(nullptr);
 
   SpawnSetup setup;
-  if (!setup.Redirect(stdoutPath)) return {ProcessOutcome::Kind::NotStarted, errno};
+  if (!setup.Redirect(stdoutPath) || !setup.CleanSignals()) return {ProcessOutcome::Kind::NotStarted, errno};
   pid_t pid = 0;
-  const int error = ::posix_spawn(&pid, args[0], setup.Actions(), nullptr, args.data(), environ);
+  const int error = ::posix_spawn(&pid, args[0], setup.Actions(), setup.Attributes(), args.data(), environ);
   if (error != 0) return {ProcessOutcome::Kind::NotStarted, error};
   return OutcomeOf(keepAlive ? WaitWithKeepAlive(pid, keepAlive) : WaitBlocking(pid));
 }

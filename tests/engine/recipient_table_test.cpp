@@ -153,6 +153,13 @@ TEST(LoadDataFile, BeforeAnyLoadTheTableIsTwoByTwoAndEmpty) {
   EXPECT_EQ(table.Cell(1, 1), "");
 }
 
+void ExpectOneErrorMessage(const vxtest::MessageRecorder& messages, const std::string& text) {
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.messages[0].text, text);
+  EXPECT_EQ(messages.messages[0].caption, "Fehler");
+  EXPECT_EQ(messages.messages[0].style, vx::MessageStyle::Exclamation);
+}
+
 TEST(LoadDataFile, AFileThatCannotBeOpenedChangesNothing) {
   vxtest::Sandbox sandbox;
   vx::TProfile profile;
@@ -164,10 +171,7 @@ TEST(LoadDataFile, AFileThatCannotBeOpenedChangesNothing) {
   for (const std::string& name : {sandbox.Path("missing.txt"), std::string()}) {
     vxtest::MessageRecorder messages;
     EXPECT_FALSE(vx::LoadDataFile(name, profile, config, table));
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Fehler beim Öffnen der Datei!");
-    EXPECT_EQ(messages.messages[0].caption, "Fehler");
-    EXPECT_EQ(messages.messages[0].style, vx::MessageStyle::Exclamation);
+    ExpectOneErrorMessage(messages, "Fehler beim Öffnen der Datei!");
     EXPECT_EQ(config.DataFile, loaded);
     ExpectTable(table, {{"Name", "Email"}, {"A", "a@x"}}, "after a failed open of '" + name + "'");
   }
@@ -183,10 +187,7 @@ TEST(LoadDataFile, AReadErrorKeepsTheRowsReadAndTheFileName) {
   // A folder opens for reading, but reading it fails.
   const std::string folder = sandbox.Folder("folder");
   EXPECT_TRUE(vx::LoadDataFile(folder, profile, config, table));
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_EQ(messages.messages[0].text, "Fehler beim Lesen der Datei!");
-  EXPECT_EQ(messages.messages[0].caption, "Fehler");
-  EXPECT_EQ(messages.messages[0].style, vx::MessageStyle::Exclamation);
+  ExpectOneErrorMessage(messages, "Fehler beim Lesen der Datei!");
   EXPECT_EQ(config.DataFile, folder);
   ExpectTable(table, {}, "after the read error");
 }
