@@ -1,6 +1,7 @@
 #include "vxbiz/engine/text_lines.h"
 
 #include <cstdio>
+#include <filesystem>
 
 namespace vx {
 
@@ -27,11 +28,19 @@ std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
 }
 
 bool WriteLinesCrLf(const std::string& path, const std::vector<std::string>& lines) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
+  // An existing file is overwritten in place and then cut to the new length, not emptied first:
+  // some file systems flush a file that was emptied and written again to the disk when it is
+  // closed, and the next write then waits for the disk. This file is replaced for every mail.
+  std::FILE* file = std::fopen(path.c_str(), "r+b");
+  if (!file) file = std::fopen(path.c_str(), "wb");
   if (!file) return false;
   const std::string text = JoinLinesCrLf(lines);
-  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-  return (std::fclose(file) == 0) && written;
+  bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+  written = (std::fclose(file) == 0) && written;
+  std::error_code error;
+  if (written && std::filesystem::file_size(path, error) > text.size())
+    std::filesystem::resize_file(path, text.size(), error);
+  return written && !error;
 }
 
 }  // namespace vx
