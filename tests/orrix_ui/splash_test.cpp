@@ -7,9 +7,12 @@
 #include <QPointer>
 #include <QTimer>
 #include <chrono>
+#include <memory>
 #include <thread>
 
 #include "orrix/fwupSplash.h"
+#include "orrix/orrix.h"
+#include "platform/library.h"
 #include "tests/orrix_ui/event_loop.h"
 
 namespace {
@@ -88,6 +91,48 @@ TEST_F(Splash, IconImageStaysValidUntilReleased) {
   EXPECT_EQ(image->pixmap().size(), QSize(32, 32));
   vx::ReleaseSplashWindows();
   EXPECT_TRUE(owner.isNull());
+}
+
+}  // namespace
+
+namespace {
+
+// The exports of the real library in a Qt host: the splash closes through the host's event
+// loop, and what is still there when the host releases the library goes with it.
+class SplashExports : public testing::Test {
+ protected:
+  static QList<QWidget*> Named(const char* name) {
+    QList<QWidget*> found;
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (window->objectName() == name) found.append(window);
+    return found;
+  }
+
+  std::unique_ptr<vx::SharedLibrary> library = vx::SharedLibrary::Load("liborrix.so", VX_BIN_DIR "/");
+};
+
+TEST_F(SplashExports, TimerClosesThroughTheHostLoopAndUnloadReleasesTheRest) {
+  ASSERT_TRUE(library);
+  auto splash = reinterpret_cast<TavSplashFunction>(library->Symbol("_TavSplash"));
+  auto getIcon = reinterpret_cast<TavGetIconFunction>(library->Symbol("_TavGetIcon"));
+  ASSERT_TRUE(splash && getIcon);
+
+  splash(100, 50, 200);
+  ASSERT_EQ(Named("frmSplash").size(), 1);
+  EXPECT_EQ(Named("frmSplash").first()->pos(), QPoint(100, 50));
+  EXPECT_TRUE(vxtest::RunEventLoopUntil([] { return Named("frmSplash").isEmpty(); }, 3000));
+
+  splash(10, 10, 0);
+  auto* image = static_cast<QLabel*>(getIcon());
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(image->objectName(), "Image1");
+  EXPECT_EQ(image->pixmap().size(), QSize(32, 32));
+  vxtest::RunEventLoopFor(300);
+  EXPECT_EQ(Named("frmSplash").size(), 2) << "a shown window with interval 0 and the picture's window";
+
+  library.reset();
+  EXPECT_TRUE(Named("frmSplash").isEmpty());
+  vxtest::RunEventLoopFor(100);  // nothing of the released library is left to run
 }
 
 }  // namespace
