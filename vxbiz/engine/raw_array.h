@@ -30,7 +30,6 @@ class RawArray {
   bool empty() const { return size_ == 0; }
   const T* data() const { return data_; }
   const T& operator[](size_t i) const { return data_[i]; }
-  T& operator[](size_t i) { return data_[i]; }
   T& back() { return data_[size_ - 1]; }
 
   void push_back(const T& value) {

@@ -90,7 +90,10 @@ int DelimiterOf(const TProfile& profile) {
 // Room for a file's contents, so the table fills without moving: its text is never larger than
 // the file; rows and cells are reckoned generously (untouched room costs no memory).
 void ReserveForFile(RecipientTable& table, std::FILE* file) {
-  if (std::fseek(file, 0, SEEK_END) != 0) return;
+  if (std::fseek(file, 0, SEEK_END) != 0) {
+    std::clearerr(file);  // not a file that can seek (a pipe): it grows as it goes
+    return;
+  }
   const long size = std::ftell(file);
   std::rewind(file);
   if (size <= 0) return;
