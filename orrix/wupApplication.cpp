@@ -1,7 +1,9 @@
 #include "orrix/wupApplication.h"
 
 #include <QApplication>
+#include <QNetworkAccessManager>
 
+#include "platform/library.h"
 #include "platform/qt/message_box.h"
 
 namespace vx {
@@ -28,9 +30,23 @@ std::unique_ptr<QApplication> MakeApplication() {
   return std::make_unique<QApplication>(appArgc, appArgv);
 }
 
+// The Qt libraries stay loaded when the host releases this library: they connect to the
+// application object, and a host that had not loaded one of them itself (a Qt host
+// without Qt Network, say) would otherwise call into unloaded code when its application
+// object ends.
+void KeepQtLoaded() {
+  for (const void* address : {static_cast<const void*>(&QObject::staticMetaObject),
+                              static_cast<const void*>(&QGuiApplication::staticMetaObject),
+                              static_cast<const void*>(&QApplication::staticMetaObject),
+                              static_cast<const void*>(&QNetworkAccessManager::staticMetaObject)}) {
+    KeepLibraryLoaded(address);
+  }
+}
+
 }  // namespace
 
 CallApplication::CallApplication() {
+  KeepQtLoaded();
   if (!QCoreApplication::instance()) own_ = MakeApplication();
 }
 
@@ -39,6 +55,7 @@ CallApplication::~CallApplication() = default;
 bool HasWidgetApplication() { return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr; }
 
 void KeepLibraryApplication() {
+  KeepQtLoaded();
   if (!QCoreApplication::instance()) libraryApplication = MakeApplication().release();
 }
 

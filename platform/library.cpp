@@ -16,4 +16,14 @@ SharedLibrary::~SharedLibrary() { ::dlclose(handle_); }
 
 void* SharedLibrary::Symbol(const std::string& name) const { return ::dlsym(handle_, name.c_str()); }
 
+bool KeepLibraryLoaded(const void* address) {
+  Dl_info info{};
+  if (::dladdr(address, &info) == 0 || !info.dli_fname) return false;
+  // Opening the loaded library again with RTLD_NODELETE marks it to stay for good.
+  void* handle = ::dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+  if (!handle) return false;
+  ::dlclose(handle);
+  return true;
+}
+
 }  // namespace vx

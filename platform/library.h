@@ -22,4 +22,10 @@ class SharedLibrary {
   void* handle_;
 };
 
+// Keeps the shared library that holds address loaded until the process ends, also after
+// everything that loaded it has let go. For a library that leaves callbacks behind in its
+// host (a window library's connections to the host's application object). False when
+// address lies in no loaded library.
+bool KeepLibraryLoaded(const void* address);
+
 }  // namespace vx
