@@ -6,6 +6,8 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "orrix/fwupHTTP.h"
@@ -70,11 +72,11 @@ TwupUpdateChoose::TwupUpdateChoose(QWidget* owner)
   taInfo = NewArea("taInfo", this);
   taInfo->setPlainText("none");
   GroupBox2 = NewGroup("GroupBox2", "Info", taInfo, this);
-  taInfo->setFixedHeight(taInfo->fontMetrics().lineSpacing() * 8 + 12);
+  // Room for the four blocks of the Info area without their last two empty lines.
+  taInfo->setFixedHeight(taInfo->fontMetrics().lineSpacing() * 14 + 12);
   taDetails = NewArea("taDetails", this);
   taDetails->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   GroupBox3 = NewGroup("GroupBox3", "Details", taDetails, this);
-  taDetails->setFixedHeight(taDetails->fontMetrics().lineSpacing() * 8 + 12);
 
   cbxUpdateAction = new QComboBox(this);
   cbxUpdateAction->setObjectName("cbxUpdateAction");
@@ -122,7 +124,13 @@ const TwupOptions& TwupUpdateChoose::GetOptions() const { return wupUpdateChoose
 void TwupUpdateChoose::RunUpdate() {
   RunEnded = !LoadOnlineDatabase(OnlineDatabaseAddress(), wupUpdateChooseOptions) ||
              !CheckPrograms(wupUpdateChooseOptions, *this);
-  if (!RunEnded && !wupUpdateChooseOptions.Check) exec();
+  if (RunEnded || wupUpdateChooseOptions.Check) return;
+  // The areas were filled line by line; each shows its beginning.
+  for (QPlainTextEdit* area : {taSoftInfo, taInfo, taDetails}) area->moveCursor(QTextCursor::Start);
+  // Centred on the desktop, whatever the (possibly hidden) start dialog's place.
+  adjustSize();
+  if (const QScreen* desktop = screen()) move(desktop->availableGeometry().center() - rect().center());
+  exec();
 }
 
 void TwupUpdateChoose::cbxUpdateActionChange() {
