@@ -164,12 +164,10 @@ void TwupUpdateChoose::RunUpdateAction() {
     downloaded = download.DownloadToFile(url, target, options);
   }
   if (downloaded) {
-    // The shell's answer is not examined: the next file is opened all the same.
+    // A file the shell cannot open does not keep the next one from being opened. The setup
+    // counts as started only when the shell took it: the calling program closes on it.
     if (options.HasStart) OpenWithShell(options.StartExec);
-    if (installNow) {
-      OpenWithShell(target);
-      SetupStarted = true;
-    }
+    if (installNow) SetupStarted = OpenWithShell(target);
     if (options.HasEnd) OpenWithShell(options.EndExec);
     if (options.HasRestart) OpenWithShell(options.RestartExec);
   }

@@ -32,7 +32,7 @@ class TwupUpdateChoose : public QDialog {
   // The window's options after the run (the check has set UpdateAvailable).
   const TwupOptions& GetOptions() const;
 
-  // The downloaded setup program was handed to the shell.
+  // The downloaded setup program was handed to the shell and the shell started it.
   bool SetupStarted = false;
   // The run was ended early by the database fetch or the program check; the window was not shown.
   bool RunEnded = false;

@@ -104,7 +104,14 @@ TEST_F(CHost, CheckWithAnUnreachableServerReportsTheProblemAndNoUpdate) {
 TEST_F(CHost, GenerateEndsByItselfForHelpRegisterAndTheStandAloneCheck) {
   HostRun run = Run("generate", nullptr, {"-help"});
   EXPECT_EQ(run.out, "result=0\nunloaded\n");
-  EXPECT_NE(run.err.find("Help: Parameters:\n-progid [PROGID]\n"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("Help: Parameters:\n-progid [PROGID]\n-version [INSTALLED VERSION]\n"
+                         "-register > Register ORRIX in registry\n-unregister > Unregister ORRIX in registry\n"
+                         "-check > Checks whether a new update is available\n-config > Configurate ORRIX\n"
+                         "-proxy [SERVER OR IP]\n-proxyport [PORT]\n-start [EXEC] (DO NOT USE)\n"
+                         "-end [EXEC] (DO NOT USE)\n-restart [EXEC] (DO NOT USE)\n"
+                         "-debug > Enable debug/verbose Mode\n\n"),
+            std::string::npos)
+      << run.err;
   EXPECT_EQ(run.err.find("Error:"), std::string::npos) << "no further message";
 
   run = Run("generate", "", {"-register"});

@@ -204,13 +204,15 @@ TEST_F(UpdateChoose, CancelDuringTheSetupDownload) {
   EXPECT_EQ(run.Opened(0), Strings{});
 }
 
-// The shell's answer is not examined: with an opener that cannot start, the setup still
-// counts as started and no message appears.
-TEST_F(UpdateChoose, ShellThatCannotOpenStillCountsTheSetupAsStarted) {
+// A setup the shell cannot start does not count as started, so the calling program stays
+// open; the download stays in TEMP and no message appears.
+TEST_F(UpdateChoose, SetupTheShellCannotStartIsNotReportedAsStarted) {
   run.sandbox.SetEnv("VXBIZ_SHELL_OPEN", run.sandbox.Path("bin/missing-opener"));
   run.Publish(vxtest::UpdateRun::Database("0.9.3", SetupUrl()));
   run.script.Then("wupUpdateChoose", [](QWidget* window) { Click(window, "buUpdate"); });
-  EXPECT_TRUE(run.Start(kWithPrograms));
+  EXPECT_FALSE(run.Start(kWithPrograms));
+  EXPECT_TRUE(run.script.Finished());
+  EXPECT_EQ(run.sandbox.Read("temp/setup.sh"), run.setupBytes);
   EXPECT_EQ(run.Shown(), Strings{});
 }
 
