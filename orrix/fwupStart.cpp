@@ -134,7 +134,11 @@ void TwupStart::EndCall() { done(QDialog::Rejected); }
 void TwupStart::buStartClick() {
   TwupUpdateChoose updateChoose(this);
   updateChoose.SetOptions(wupStartOptions);
+  // While the database is fetched the event loop runs; START, Close and Config wait. (The
+  // update-choice window is this dialog's child, so only the buttons are disabled.)
+  for (QPushButton* button : {buStart, buClose, buConfig}) button->setEnabled(false);
   updateChoose.RunUpdate();
+  for (QPushButton* button : {buStart, buClose, buConfig}) button->setEnabled(true);
   wupStartOptions = updateChoose.GetOptions();
   done(QDialog::Accepted);
   ResultFlag = wupStartOptions.Check ? wupStartOptions.UpdateAvailable : updateChoose.SetupStarted;

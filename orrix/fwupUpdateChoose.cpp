@@ -158,11 +158,15 @@ void TwupUpdateChoose::RunUpdateAction() {
     target = sdlg.fileName;
   }
 
+  // The download keeps the event loop running; this window takes no clicks meanwhile, so
+  // neither a second download nor Close can cut into it (Cancel is the download window's).
+  setEnabled(false);
   bool downloaded = false;
   {
     TwupHTTP download;
     downloaded = download.DownloadToFile(url, target, options);
   }
+  setEnabled(true);
   if (downloaded) {
     // A file the shell cannot open does not keep the next one from being opened. The setup
     // counts as started only when the shell took it: the calling program closes on it.

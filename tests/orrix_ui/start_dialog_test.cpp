@@ -92,6 +92,28 @@ TEST_F(StartDialog, StartRunsTheUpdateAndReturnsSetupStarted) {
   EXPECT_EQ(run.Opened(1), Strings{run.temp + "setup.sh"});
 }
 
+// While the database is fetched (slowly here) the start dialog's buttons wait.
+TEST_F(StartDialog, ButtonsWaitWhileTheDatabaseIsFetched) {
+  // A few pieces of 1 KB, 100 ms apart.
+  run.Publish(std::string(3000, ';') + "\r\n" +
+              vxtest::UpdateRun::Database("0.9.3", run.server.Url("files/setup.sh")));
+  run.sandbox.SetEnv("ORRIX_UPDATE_URL", run.server.Url("slow/"));
+  QWidget* start = nullptr;
+  QStringList enabledDuringFetch;
+  run.script.Then("wupStart", [&](QWidget* dialog) {
+        start = dialog;
+        Click(dialog, "buStart");
+      })
+      .Then("wupHTTP", [&](QWidget*) {
+        for (const char* name : {"buStart", "buClose", "buConfig"})
+          if (Find<QPushButton>(start, name)->isEnabled()) enabledDuringFetch << name;
+      })
+      .Then("wupUpdateChoose", [](QWidget* window) { Click(window, "buCancel"); });
+  EXPECT_FALSE(_TavGenerate("-progid VXBiz -version 0.9.2"));
+  EXPECT_TRUE(run.script.Finished());
+  EXPECT_EQ(enabledDuringFetch, QStringList());
+}
+
 // The start dialog stays open after Config.
 TEST_F(StartDialog, ConfigKeepsTheDialogOpen) {
   bool openAfterConfig = false;

@@ -196,10 +196,21 @@ TEST_F(UpdateChoose, FailedDownloadOpensNothing) {
 // Cancel in the download window during the setup download: "Download canceled", nothing opened.
 TEST_F(UpdateChoose, CancelDuringTheSetupDownload) {
   run.Publish(vxtest::UpdateRun::Database("0.9.3", run.server.Url("slow/files/setup.sh?piece=200&delay=100")));
-  run.script.Then("wupUpdateChoose", [](QWidget* window) { Click(window, "buUpdate"); })
-      .Then("wupHTTP", [](QWidget* window) { Click(window, "buCancel"); });
+  QWidget* updateWindow = nullptr;
+  bool updateWindowTookClicks = true;
+  run.script.Then("wupUpdateChoose", [&](QWidget* window) {
+        updateWindow = window;
+        Click(window, "buUpdate");
+      })
+      .Then("wupHTTP", [&](QWidget* window) {
+        // Neither a second download nor Close can cut into the running one.
+        updateWindowTookClicks = Find<QPushButton>(updateWindow, "buUpdate")->isEnabled() ||
+                                 Find<QPushButton>(updateWindow, "buCancel")->isEnabled();
+        Click(window, "buCancel");
+      });
   EXPECT_FALSE(run.Start(kWithPrograms));
   EXPECT_TRUE(run.script.Finished());
+  EXPECT_FALSE(updateWindowTookClicks);
   EXPECT_EQ(run.Shown(), Strings{"Download: Download canceled"});
   EXPECT_EQ(run.Opened(0), Strings{});
 }
