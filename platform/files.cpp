@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -71,6 +72,20 @@ std::string FolderOf(const std::string& path) {
 std::string BaseNameOf(const std::string& path) {
   const auto slash = path.rfind('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string ConfigFolder(const char* variable, const std::string& fallback) {
+  std::string folder;
+  if (const char* dir = std::getenv(variable); dir && *dir) {
+    folder = dir;
+  } else {
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    folder = (xdg && *xdg) ? std::string(xdg) : std::string(home ? home : "") + "/.config";
+    if (folder.back() != '/') folder += '/';
+    folder += fallback;
+  }
+  return folder.back() == '/' ? folder : folder + "/";
 }
 
 bool MakeFolders(const std::string& folder) {

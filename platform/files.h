@@ -27,6 +27,10 @@ std::string FolderOf(const std::string& path);
 // The text after the last "/" (the whole path when it has none).
 std::string BaseNameOf(const std::string& path);
 
+// The folder chosen by $<variable> if set, else $XDG_CONFIG_HOME/<fallback>/ (default
+// ~/.config/<fallback>/); always with a trailing "/".
+std::string ConfigFolder(const char* variable, const std::string& fallback);
+
 // Creates a folder and its parents; true when it exists afterwards.
 bool MakeFolders(const std::string& folder);
 

@@ -57,21 +57,7 @@ bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::s
 
 }  // namespace
 
-std::string SharedSettingsDir() {
-  if (const char* dir = std::getenv("VXBIZ_SHARED_DIR"); dir && *dir) {
-    std::string d = dir;
-    return d.back() == '/' ? d : d + "/";
-  }
-  std::string base;
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
-    base = xdg;
-  } else {
-    const char* home = std::getenv("HOME");
-    base = std::string(home ? home : "") + "/.config";
-  }
-  if (base.back() != '/') base += '/';
-  return base + "vxbiz/";
-}
+std::string SharedSettingsDir() { return ConfigFolder("VXBIZ_SHARED_DIR", "vxbiz"); }
 
 std::string ResolveProfilePath(const std::string& fileName) {
   return fileName.find('/') == std::string::npos ? SharedSettingsDir() + fileName : fileName;

@@ -71,22 +71,7 @@ std::string FindKeyFile(const std::string& root, const std::string& keyPath) {
 
 }  // namespace
 
-std::string RegistryRoot() {
-  std::string root;
-  if (const char* dir = std::getenv("ORRIX_REGISTRY_DIR"); dir && *dir) {
-    root = dir;
-  } else {
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
-      root = xdg;
-    } else {
-      const char* home = std::getenv("HOME");
-      root = std::string(home ? home : "") + "/.config";
-    }
-    if (root.back() != '/') root += '/';
-    root += "orrix/registry";
-  }
-  return root.back() == '/' ? root : root + "/";
-}
+std::string RegistryRoot() { return ConfigFolder("ORRIX_REGISTRY_DIR", "orrix/registry"); }
 
 bool RegistryKey::OpenKey(const std::string& keyPath, bool canCreate) {
   CloseKey();
