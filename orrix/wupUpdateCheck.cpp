@@ -11,7 +11,7 @@
 #include "orrix/wupOnlineDatabase.h"
 #include "platform/qt/message_box.h"
 #include "platform/text.h"
-#include "vxbiz/engine/text_lines.h"
+#include "platform/text_lines.h"
 
 namespace vx {
 

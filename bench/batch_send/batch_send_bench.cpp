@@ -5,7 +5,7 @@
 #include <string>
 
 #include "vxbiz/engine/batch_run.h"
-#include "vxbiz/engine/text_lines.h"
+#include "platform/text_lines.h"
 
 int main(int argc, char** argv) {
   if (argc != 4) {

@@ -3,7 +3,7 @@
 #include "platform/files.h"
 #include "platform/text.h"
 #include "vxbiz/engine/run_error.h"
-#include "vxbiz/engine/text_lines.h"
+#include "platform/text_lines.h"
 
 namespace vx {
 namespace {

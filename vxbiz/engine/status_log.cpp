@@ -5,7 +5,7 @@
 #include "platform/datetime.h"
 #include "platform/files.h"
 #include "vxbiz/engine/run_error.h"
-#include "vxbiz/engine/text_lines.h"
+#include "platform/text_lines.h"
 
 namespace vx {
 namespace {

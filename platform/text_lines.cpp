@@ -1,4 +1,4 @@
-#include "vxbiz/engine/text_lines.h"
+#include "platform/text_lines.h"
 
 #include <cstdio>
 #include <filesystem>
