@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "orrix/wupIcon.h"
-#include "platform/text.h"
+#include "platform/qt/qt_text.h"
 
 namespace vx {
 namespace {
@@ -21,7 +21,7 @@ QPushButton* PlainButton(const QString& text, const QString& name, QWidget* pare
 }
 
 QString ShownText(bool flag, const std::string& value) {
-  return flag ? QString::fromStdString(TextToUtf8(value)) : QString();
+  return flag ? QtText(value) : QString();
 }
 
 // An unchanged field keeps the value's own bytes, whatever their encoding.

@@ -16,8 +16,8 @@
 #include <optional>
 
 #include "orrix/wupConstants.h"
+#include "platform/qt/qt_text.h"
 #include "platform/qt/message_box.h"
-#include "platform/text.h"
 
 namespace vx {
 namespace {
@@ -66,7 +66,6 @@ bool ResponseComplete(const QNetworkReply& reply) {
   return hasStatus && statusError;
 }
 
-QString ToQString(const std::string& bytes) { return QString::fromStdString(TextToUtf8(bytes)); }
 
 }  // namespace
 
@@ -179,7 +178,7 @@ bool TwupHTTP::Get(const std::string& url, const TwupOptions& options, Transfer&
       HTTPDisconnect();
       return false;
     }
-    proxy = QNetworkProxy(QNetworkProxy::HttpProxy, ToQString(options.Proxy), *port);
+    proxy = QNetworkProxy(QNetworkProxy::HttpProxy, QtText(options.Proxy), *port);
   }
   if (url.empty()) {
     HTTPDisconnect();
@@ -187,7 +186,7 @@ bool TwupHTTP::Get(const std::string& url, const TwupOptions& options, Transfer&
   }
   HTTP->setProxy(proxy);
 
-  QNetworkRequest request(QUrl(ToQString(url)));
+  QNetworkRequest request(QUrl(QtText(url)));
   request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
   reply_ = HTTP->get(request);
   reply_->setReadBufferSize(kReadBufferSize);
@@ -219,8 +218,8 @@ bool TwupHTTP::Get(const std::string& url, const TwupOptions& options, Transfer&
 
 void TwupHTTP::FormShow() {
   taDLInfo->clear();
-  taDLInfo->appendPlainText("Proxy: \"" + ToQString(wupHTTPOptions.Proxy) + "\"");
-  taDLInfo->appendPlainText("Proxy-Port: \"" + ToQString(wupHTTPOptions.ProxyPort) + "\"");
+  taDLInfo->appendPlainText("Proxy: \"" + QtText(wupHTTPOptions.Proxy) + "\"");
+  taDLInfo->appendPlainText("Proxy-Port: \"" + QtText(wupHTTPOptions.ProxyPort) + "\"");
 }
 
 void TwupHTTP::HTTPPacketRecvd() {

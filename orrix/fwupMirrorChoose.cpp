@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "orrix/wupIcon.h"
-#include "platform/text.h"
+#include "platform/qt/qt_text.h"
 
 namespace vx {
 
@@ -47,7 +47,7 @@ int TfrmMirrorChoose::SelectedRow() const {
 
 int ChooseMirror(const std::vector<std::string>& names, QWidget* owner) {
   TfrmMirrorChoose dialog(owner);
-  for (const std::string& name : names) dialog.lbMirrors->addItem(QString::fromStdString(TextToUtf8(name)));
+  for (const std::string& name : names) dialog.lbMirrors->addItem(QtText(name));
   dialog.exec();
   return dialog.SelectedRow();
 }

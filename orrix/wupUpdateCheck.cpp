@@ -9,6 +9,7 @@
 #include "orrix/fwupUpdateChoose.h"
 #include "orrix/wupConstants.h"
 #include "orrix/wupOnlineDatabase.h"
+#include "platform/qt/qt_text.h"
 #include "platform/qt/message_box.h"
 #include "platform/text.h"
 #include "platform/text_lines.h"
@@ -19,7 +20,6 @@ const char* const BulletPrefix = "    \u00B7 ";
 
 namespace {
 
-QString ToQString(const std::string& bytes) { return QString::fromStdString(TextToUtf8(bytes)); }
 
 struct InfoKey {
   const char* key;
@@ -56,8 +56,8 @@ bool CheckPrograms(TwupOptions& options, TwupUpdateChoose& form) {
     }
     if (!SameTextIgnoringCase(entry, options.ProgId)) continue;
     const std::string published = OnlineDatabase.ReadString(entry, "ActVers");
-    form.taSoftInfo->appendPlainText(ToQString(OnlineDatabase.ReadString(kProgramListSection, entry)));
-    form.taSoftInfo->appendPlainText("Installed Version: " + ToQString(options.Version));
+    form.taSoftInfo->appendPlainText(QtText(OnlineDatabase.ReadString(kProgramListSection, entry)));
+    form.taSoftInfo->appendPlainText("Installed Version: " + QtText(options.Version));
     if (!IsUpdateAvailable(entry, options.Version, published)) {
       form.buUpdate->setEnabled(false);
       options.UpdateAvailable = false;
@@ -88,14 +88,14 @@ void ShowVersionInfo(const TwupOptions& options, TwupUpdateChoose& form) {
       if (key != info.key) continue;
       form.taInfo->appendPlainText(info.label);
       form.taInfo->appendPlainText(QString::fromUtf8(BulletPrefix) +
-                                   ToQString(OnlineDatabase.ReadString(options.ProgId, key)));
+                                   QtText(OnlineDatabase.ReadString(options.ProgId, key)));
       form.taInfo->appendPlainText(QString());
       form.taInfo->appendPlainText(QString());
     }
     if (key == kDetailFileKey) {
       if (!notesWindow) notesWindow = std::make_unique<TwupHTTP>();
       if (notesWindow->FetchToMemory(OnlineDatabase.ReadString(options.ProgId, key), options)) {
-        form.taDetails->setPlainText(ToQString(notesWindow->ReceivedText()));
+        form.taDetails->setPlainText(QtText(notesWindow->ReceivedText()));
       }
     }
   }

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "vxbiz/ui/qt_text.h"
+#include "platform/qt/qt_text.h"
 
 namespace vx {
 

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QListWidget>
 
-#include "vxbiz/ui/qt_text.h"
+#include "platform/qt/qt_text.h"
 
 namespace vx {
 

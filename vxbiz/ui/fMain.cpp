@@ -23,7 +23,7 @@
 #include "vxbiz/ui/fProfileEdit.h"
 #include "vxbiz/ui/fSettings.h"
 #include "vxbiz/ui/program_constants.h"
-#include "vxbiz/ui/qt_text.h"
+#include "platform/qt/qt_text.h"
 #include "vxbiz/ui/recipient_table_model.h"
 #include "vxbiz/ui/run_outcome.h"
 

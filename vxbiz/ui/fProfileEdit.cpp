@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "vxbiz/ui/dialog_rows.h"
-#include "vxbiz/ui/qt_text.h"
+#include "platform/qt/qt_text.h"
 
 namespace vx {
 TfrmProfileEditor::TfrmProfileEditor(QWidget* parent)

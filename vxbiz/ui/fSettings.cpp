@@ -11,7 +11,7 @@
 
 #include "platform/files.h"
 #include "vxbiz/ui/dialog_rows.h"
-#include "vxbiz/ui/qt_text.h"
+#include "platform/qt/qt_text.h"
 
 namespace vx {
 TfrmSettings::TfrmSettings(QWidget* parent)

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "vxbiz/ui/qt_text.h"
+#include "platform/qt/qt_text.h"
 
 namespace vx {
 namespace {

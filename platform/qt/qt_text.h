@@ -9,10 +9,6 @@ namespace vx {
 
 QString QtText(std::string_view bytes);
 
-}  // namespace vx
-
-namespace vx {
-
 // The bytes to store for an edit field that was filled from `original`: the original bytes
 // when the text was left as shown (so a Windows-1252 path survives a dialog unchanged),
 // else the typed text in UTF-8.

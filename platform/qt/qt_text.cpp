@@ -1,4 +1,4 @@
-#include "vxbiz/ui/qt_text.h"
+#include "platform/qt/qt_text.h"
 
 #include "platform/text.h"
 
@@ -9,10 +9,6 @@ QString QtText(std::string_view bytes) {
   const std::string utf8 = TextToUtf8(bytes);
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
-
-}  // namespace vx
-
-namespace vx {
 
 std::string EditedBytes(const QString& text, const std::string& original) {
   return text == QtText(original) ? original : text.toStdString();
